@@ -12,7 +12,7 @@ packages=(
   libsdl2-dev libcanberra-dev libgtest-dev libbenchmark-dev
   fonts-hosny-amiri fonts-dejavu-core
   xvfb xauth xdotool xclip x11-utils imagemagick
-  sox clang-format desktop-file-utils appstream dpkg-dev file
+  python3 sox clang-format desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
