@@ -44,10 +44,12 @@ void BitBtn::paintEvent(QPaintEvent*) {
     if (!m_picture.isNull())
         p.drawPixmap(pictureOrigin(), m_picture);
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &opt, this);
-        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        // A dotted rectangle inside the face, whatever the style draws for
+        // focus: it must be plain to see which button Space will press.
+        QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(3, 3, -4, -4));
     }
 }
 

@@ -1,0 +1,112 @@
+# Shared by the end-to-end tests: a private X display, the real program in a
+# working directory of test recordings, and the sound it played.
+# Usage: . lib.sh PROGRAM   (then the functions below)
+set -euo pipefail
+
+PROGRAM="$1"
+command -v Xvfb >/dev/null || { echo "Xvfb is not installed"; exit 77; }
+
+WORK="$(mktemp -d)"
+XVFB_PID=""
+APP_PID=""
+cleanup() {
+  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# Starts Xvfb on a free display and exports DISPLAY.
+start_display() {
+  exec 3<> <(:)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  local n=""
+  for _ in $(seq 100); do
+    read -r -t 0.1 n <&3 && break || true
+  done
+  [ -n "$n" ] || { echo "Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
+  export DISPLAY=":$n"
+}
+
+# Writes a mono 16-bit 48 kHz wave file holding one constant level.
+# make_level FILE LEVEL SECONDS
+make_level() {
+  python3 - "$1" "$2" "$3" <<'PY'
+import struct, sys, wave
+name, level, seconds = sys.argv[1], int(sys.argv[2]), float(sys.argv[3])
+with wave.open(name, "wb") as w:
+    w.setnchannels(1); w.setsampwidth(2); w.setframerate(48000)
+    w.writeframes(struct.pack("<h", level) * int(48000 * seconds))
+PY
+}
+
+# Starts the program in $WORK/rec with the disk audio driver writing to
+# $WORK/out.raw, and waits for its main window.
+start_program() {
+  mkdir -p "$WORK/rec"
+  (cd "$WORK/rec" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK/out.raw" \
+     exec "$PROGRAM" >"$WORK/app.log" 2>&1) &
+  APP_PID=$!
+  WIN=""
+  for _ in $(seq 100); do
+    WIN=$(xdotool search --name '^QIRAZO  3\.45$' 2>/dev/null | head -n 1) || true
+    [ -n "$WIN" ] && xwininfo -id "$WIN" 2>/dev/null | grep -q IsViewable && break
+    sleep 0.1
+  done
+  [ -n "$WIN" ] || { echo "main window did not appear"; cat "$WORK/app.log"; exit 1; }
+  eval "$(xdotool getwindowgeometry --shell "$WIN")" # X, Y, WIDTH, HEIGHT
+}
+
+# Clicks at a point of the main window's client area.
+click_at() {
+  xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+}
+
+# Prints the distinct constant levels found in the played sound, in order,
+# one per line with the number of sample frames each lasted.
+played_levels() {
+  python3 - "$WORK/out.raw" <<'PY'
+import array, sys
+data = array.array("h")
+with open(sys.argv[1], "rb") as f:
+    data.frombytes(f.read())
+runs = []
+for i in range(0, len(data) - 1, 2):
+    v = data[i]
+    if runs and runs[-1][0] == v:
+        runs[-1][1] += 1
+    else:
+        runs.append([v, 1])
+for v, n in runs:
+    if v != 0 and n > 2400:  # longer than 50 ms: a recording, not a chime
+        print(v, n)
+PY
+}
+
+# Waits (at most a minute) until N recordings have been heard.
+wait_levels() {
+  for _ in $(seq 600); do
+    [ "$(played_levels 2>/dev/null | wc -l)" -ge "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# The text of the text area, read back through the clipboard.
+text_area_text() {
+  xdotool key --clearmodifiers ctrl+a ctrl+c
+  sleep 0.3
+  xclip -o -selection clipboard
+}
+
+# Saves a screenshot where the build keeps them, for a person to look at.
+screenshot() {
+  mkdir -p "${SCREENSHOTS:-$WORK}"
+  import -window root "${SCREENSHOTS:-$WORK}/$1.png"
+}
+
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
