@@ -1,11 +1,15 @@
 #include "Unit1.h"
 
+#include "Unit2.h"
+#include "actionmanager.h"
 #include "bitbtn.h"
 #include "cp1256.h"
 #include "fonts.h"
 #include "keyboardlayout.h"
 #include "label.h"
 #include "memo.h"
+#include "menubar.h"
+#include "menutree.h"
 #include "pictures.h"
 #include "placement.h"
 #include "playsound.h"
@@ -61,10 +65,21 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
     setPalette(pal);
 
-    ActionMainMenuBar1 = new QWidget(this);
+    ActionManager1 = new platform::ActionManager(this);
+    ActionManager1->setObjectName("ActionManager1");
+    FileExit1 = ActionManager1->action(0);
+    EditCut1 = ActionManager1->action(1);
+    EditCopy1 = ActionManager1->action(2);
+    EditPaste1 = ActionManager1->action(3);
+    EditSelectAll1 = ActionManager1->action(4);
+    EditUndo1 = ActionManager1->action(5);
+    EditDelete1 = ActionManager1->action(6);
+    HelpOnHelp1 = ActionManager1->action(7);
+    HelpOnHelp1->setOnExecute([this] { HelpOnHelp1Execute(); });
+
+    ActionMainMenuBar1 = new platform::MenuBar(ActionManager1, core::kMenuTree, this);
     ActionMainMenuBar1->setObjectName("ActionMainMenuBar1");
     ActionMainMenuBar1->setFixedHeight(kMenuBarHeight);
-    ActionMainMenuBar1->setLayoutDirection(Qt::RightToLeft);
     setMenuWidget(ActionMainMenuBar1);
 
     Scroller = new QScrollArea(this);
@@ -151,6 +166,14 @@ void TForm1::BitBtn29Click() {
     const std::string bytes = Me->bytes();
     core::readText(bytes,
                    [](const char* recording) { PlaySoundA(recording, nullptr, SND_FILENAME); });
+}
+
+void TForm1::HelpOnHelp1Execute() {
+    if (!Form2)
+        return;
+    Form2->show();
+    Form2->raise();
+    Form2->activateWindow();
 }
 
 void TForm1::centreOnScreen() {

@@ -4,6 +4,7 @@
 // 28 letter buttons with their captions.
 
 #include "letters.h"
+#include "menubar.h"
 
 #include <QMainWindow>
 
@@ -12,6 +13,8 @@
 
 class QScrollArea;
 namespace platform {
+class Action;
+class ActionManager;
 class BitBtn;
 class Label;
 class Memo;
@@ -26,12 +29,23 @@ public:
     std::array<platform::BitBtn*, 28> LetterButtons; // BitBtn1 ... BitBtn28
     platform::Label* Label1;
     platform::BitBtn* BitBtn29;
-    QWidget* ActionMainMenuBar1;
+    platform::ActionManager* ActionManager1;
+    platform::Action* FileExit1;
+    platform::Action* EditCut1;
+    platform::Action* EditCopy1;
+    platform::Action* EditPaste1;
+    platform::Action* EditSelectAll1;
+    platform::Action* EditUndo1;
+    platform::Action* EditDelete1;
+    platform::MenuBar* ActionMainMenuBar1;
+    platform::Action* HelpOnHelp1;
     std::array<platform::Label*, 28> CaptionLabels; // Label2 ... Label29
 
     // BitBtn1Click ... BitBtn28Click: every letter button passes its own row.
     void LetterButtonClick(const core::Letter& row);
     void BitBtn29Click();
+    // The About command: shows the about window, without a modal loop.
+    void HelpOnHelp1Execute();
 
     // The area that holds the controls; it scrolls when the window is smaller.
     QScrollArea* Scroller;
