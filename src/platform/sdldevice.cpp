@@ -88,14 +88,24 @@ bool SdlDevice::play(std::span<const std::int16_t> samples) {
         phase_ = Phase::Playing;
     }
 
-    auto* app = QCoreApplication::instance();
-    const bool guiThread = app != nullptr && QThread::currentThread() == app->thread();
-    const bool drained = guiThread ? waitInEventLoop(deadline) : waitOnCondition(deadline);
-
+    // However the wait ends, even by an exception out of an event handler,
+    // the audio thread must stop reading the caller's samples and stop
+    // posting to a loop that no longer exists.
+    struct Release {
+        SdlDevice& d;
+        ~Release() {
+            const std::lock_guard lock(d.mutex_);
+            d.phase_ = Phase::Idle;
+            d.sound_ = {};
+            d.loop_ = nullptr;
+        }
+    };
+    bool drained = false;
     {
-        const std::lock_guard lock(mutex_);
-        phase_ = Phase::Idle;
-        sound_ = {};
+        const Release release{*this};
+        auto* app = QCoreApplication::instance();
+        const bool guiThread = app != nullptr && QThread::currentThread() == app->thread();
+        drained = guiThread ? waitInEventLoop(deadline) : waitOnCondition(deadline);
     }
     if (!drained)
         close();
