@@ -140,6 +140,16 @@ TEST_F(Menus, MovingOntoAnotherItemSwitchesMenus) {
     EXPECT_EQ(bar()->openIndex(), 2);
 }
 
+TEST_F(Menus, ASecondClickOnTheOpenItemClosesTheMenu) {
+    click(1);
+    ASSERT_TRUE(menu(1)->isVisible());
+    const QPoint onItem = menu(1)->mapFromGlobal(bar()->mapToGlobal(bar()->itemRect(1).center()));
+    QTest::mouseClick(menu(1), Qt::LeftButton, {}, onItem);
+    QTest::qWait(20);
+    EXPECT_FALSE(menu(1)->isVisible());
+    EXPECT_EQ(bar()->openIndex(), -1);
+}
+
 TEST_F(Menus, AltAloneEntersKeyboardModeOnFile) {
     tapAlt();
     EXPECT_TRUE(bar()->keyboardMode());
