@@ -140,7 +140,11 @@ void TForm1::buildControls(QWidget* client) {
         const core::KeySlot& slot = core::kKeySlots[row.position - 1];
         button->setGeometry(slot.buttonLeft, slot.buttonTop - kMenuBarHeight, slot.buttonWidth,
                             core::kLetterButtonHeight);
-        connect(button, &QAbstractButton::clicked, this, [this, &row] { LetterButtonClick(row); });
+        connect(button, &QAbstractButton::clicked, this, [this, &row] {
+            // Never inside another sound: a click that gets in during one
+            // (input is held back, but not every path is input) waits its turn.
+            platform::whenSoundIdle(this, [this, &row] { LetterButtonClick(row); });
+        });
         setTabOrder(previous, button);
         previous = button;
         LetterButtons[row.position - 1] = button;
@@ -151,7 +155,8 @@ void TForm1::buildControls(QWidget* client) {
     BitBtn29->setAccessibleName(QStringLiteral("lecture read"));
     BitBtn29->setPicture(readPicture());
     BitBtn29->setGeometry(496, 160 - kMenuBarHeight, 235, 57);
-    connect(BitBtn29, &QAbstractButton::clicked, this, &TForm1::BitBtn29Click);
+    connect(BitBtn29, &QAbstractButton::clicked, this,
+            [this] { platform::whenSoundIdle(this, [this] { BitBtn29Click(); }); });
     setTabOrder(previous, BitBtn29);
 }
 

@@ -24,10 +24,29 @@ std::vector<Pending>& pending() {
 void runPending() {
     auto list = std::exchange(pending(), {});
     for (auto& p : list) {
-        if (p.context)
-            QMetaObject::invokeMethod(p.context, std::move(p.action), Qt::QueuedConnection);
+        if (!p.context)
+            continue;
+        // Run from the event loop, and only if no sound has started by then
+        // (in a reading the next one starts at once): otherwise wait again.
+        QObject* context = p.context;
+        QMetaObject::invokeMethod(
+            context,
+            [context, action = std::move(p.action)]() mutable {
+                whenSoundIdle(context, std::move(action));
+            },
+            Qt::QueuedConnection);
     }
 }
+
+// Marks a sound as playing for as long as it lives, also when the backend
+// throws.
+struct PlayingScope {
+    PlayingScope() { g_playing = true; }
+    ~PlayingScope() {
+        g_playing = false;
+        runPending();
+    }
+};
 
 } // namespace
 
@@ -53,10 +72,7 @@ bool PlaySoundA(const char* name, void* /*module*/, unsigned flags) {
     using namespace platform;
     if (g_playing || name == nullptr || (flags & SND_FILENAME) == 0)
         return false;
-    g_playing = true;
+    PlayingScope scope;
     SoundPlayer& player = g_player ? *g_player : defaultSoundPlayer();
-    const bool ok = player.playFile(name);
-    g_playing = false;
-    runPending();
-    return ok;
+    return player.playFile(name);
 }

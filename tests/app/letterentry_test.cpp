@@ -143,6 +143,26 @@ private slots:
         QCOMPARE(form->Me->text(), QStringLiteral("ab\u0628"));
     }
 
+    void nothingStartsInsideASoundButNothingIsLost() {
+        std::vector<QString> textAtPlay;
+        player->onPlay = [&](const char* name) {
+            textAtPlay.push_back(form->Me->text());
+            if (std::string(name) == "a.wav" && textAtPlay.size() == 1) {
+                // Reaches the handlers while أ plays: both must wait.
+                form->LetterButtons[1]->click();
+                form->BitBtn29->click();
+                form->close();
+                QVERIFY(form->isVisible());
+            }
+        };
+        press(1);
+        QTRY_COMPARE(player->played.size(), size_t(4));
+        QCOMPARE(player->played, (std::vector<std::string>{"a.wav", "b.wav", "a.wav", "b.wav"}));
+        // ب went in only after أ had been heard; the reading saw both.
+        QCOMPARE(textAtPlay[1], QStringLiteral("\u0623\u0628"));
+        QTRY_VERIFY(!form->isVisible());
+    }
+
     void aMissingRecordingStillEntersTheLetter() {
         player->onPlay = [](const char*) {};
         platform::setSoundPlayer(nullptr); // the real device: none on this machine
