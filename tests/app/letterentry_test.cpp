@@ -13,10 +13,6 @@
 
 namespace {
 
-const core::Letter& letter(int position) {
-    return core::kLetters[position - 1];
-}
-
 // Counts the paints a widget receives.
 class PaintCounter : public QObject {
 public:
