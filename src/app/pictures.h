@@ -1,6 +1,7 @@
 #pragma once
 
-// The pictures compiled into the program.
+// The pictures compiled into the program (resources/, drawn by
+// tools/picturegen).
 
 #include "letters.h"
 

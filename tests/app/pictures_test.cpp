@@ -49,11 +49,8 @@ private slots:
         };
         for (const Case& c : cases) {
             QCOMPARE(c.button->pictureOrigin(), c.origin);
-            // Compare only two-colour pictures pixel by pixel.
-            QImage two = c.picture.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)
-                             .convertToFormat(QImage::Format_RGB32);
-            if (two == c.picture.convertToFormat(QImage::Format_RGB32))
-                checkOnFace(c.button, two, c.origin);
+            QVERIFY(!c.picture.isNull());
+            checkOnFace(c.button, c.picture.convertToFormat(QImage::Format_RGB32), c.origin);
         }
     }
 
