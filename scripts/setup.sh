@@ -10,7 +10,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
   libsdl2-dev libcanberra-dev libgtest-dev libbenchmark-dev
-  fonts-hosny-amiri fonts-dejavu-core
+  fonts-hosny-amiri fonts-dejavu-core fonts-liberation2
   xvfb xauth xdotool xclip x11-utils imagemagick
   python3 sox clang-format desktop-file-utils appstream dpkg-dev file
 )

@@ -7,7 +7,7 @@ namespace platform {
 void installFontSubstitutes() {
     const QStringList arabic = {QStringLiteral("Amiri"), QStringLiteral("DejaVu Sans")};
     QFont::insertSubstitutions(QStringLiteral("Simplified Arabic"), arabic);
-    const QStringList sans = {QStringLiteral("DejaVu Sans"), QStringLiteral("Amiri")};
+    const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
 }
 

@@ -88,9 +88,9 @@ private slots:
         const Expect cases[] = {
             {"Me", "Amiri", 27, true},
             {"Label1", "Amiri", 48, true},
-            {"Label2", "DejaVu Sans", 19, true},
-            {"Label29", "DejaVu Sans", 19, true},
-            {"BitBtn1", "DejaVu Sans", 11, false},
+            {"Label2", "Liberation Sans", 19, true},
+            {"Label29", "Liberation Sans", 19, true},
+            {"BitBtn1", "Liberation Sans", 11, false},
         };
         for (const Expect& e : cases) {
             auto* w = form->findChild<QWidget*>(e.name);
