@@ -2,12 +2,10 @@
 // its sound, goes at the very end of the text, plays, and the keyboard goes
 // back to the text area.
 
-#include "Unit1.h"
 #include "bitbtn.h"
-#include "fakeplayer.h"
-#include "fonts.h"
 #include "label.h"
 #include "memo.h"
+#include "shownform.h"
 
 #include <QtTest>
 
@@ -26,29 +24,16 @@ public:
 
 } // namespace
 
-class LetterEntryTest : public QObject {
+class LetterEntryTest : public ShownFormTest {
     Q_OBJECT
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<FakePlayer> player;
 
     void press(int position) {
         QTest::mouseClick(form->LetterButtons[position - 1], Qt::LeftButton);
     }
 
 private slots:
-    void initTestCase() { platform::installFontSubstitutes(); }
-    void init() {
-        player = std::make_unique<FakePlayer>();
-        form = std::make_unique<TForm1>();
-        Form1 = form.get();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    }
-    void cleanup() {
-        form.reset();
-        Form1 = nullptr;
-        player.reset();
-    }
+    void init() { openForm(); }
+    void cleanup() { closeForm(); }
 
     void everyButtonEntersItsOwnLetter() {
         for (const core::Letter& row : core::kLetters) {

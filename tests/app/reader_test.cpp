@@ -1,12 +1,10 @@
 // The read button: plays the letters of the text in order, selects the whole
 // text, and leaves the label, the text and the focus where they were.
 
-#include "Unit1.h"
 #include "bitbtn.h"
-#include "fakeplayer.h"
-#include "fonts.h"
 #include "label.h"
 #include "memo.h"
+#include "shownform.h"
 
 #include <QtTest>
 
@@ -22,27 +20,14 @@ void type(QWidget* w, const QString& text) {
 
 } // namespace
 
-class ReaderTest : public QObject {
+class ReaderTest : public ShownFormTest {
     Q_OBJECT
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<FakePlayer> player;
 
     void read() { QTest::mouseClick(form->BitBtn29, Qt::LeftButton); }
 
 private slots:
-    void initTestCase() { platform::installFontSubstitutes(); }
-    void init() {
-        player = std::make_unique<FakePlayer>();
-        form = std::make_unique<TForm1>();
-        Form1 = form.get();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    }
-    void cleanup() {
-        form.reset();
-        Form1 = nullptr;
-        player.reset();
-    }
+    void init() { openForm(); }
+    void cleanup() { closeForm(); }
 
     void emptyTextPlaysNothingAndSelectsNothing() {
         read();
