@@ -7,6 +7,7 @@
 # Usage: launcher.sh CMAKE BUILD-DIR SOURCE-DIR
 set -euo pipefail
 CMAKE=$1 BUILD=$2 SOURCE=$3
+# shellcheck source=SCRIPTDIR/common.sh
 . "$(dirname "$0")/common.sh"
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT

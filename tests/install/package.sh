@@ -6,6 +6,7 @@
 # Usage: package.sh CPACK BUILD-DIR SOURCE-DIR VERSION
 set -euo pipefail
 CPACK=$1 BUILD=$2 SOURCE=$3 VERSION=$4
+# shellcheck source=SCRIPTDIR/common.sh
 . "$(dirname "$0")/common.sh"
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
@@ -25,11 +26,12 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 grep -q 'Arabic alphabet' <<<"$(field Description)" || fail "no Description"
 
-# Each run-time need, by package name: the libraries the program links, the
-# X11 platform plugin Qt loads, and the font the letters are drawn in.
+# Each run-time need, by package name: the libraries the program links (the
+# X11 platform plugin Qt loads is in libqt6gui6), and the font the letters are
+# drawn in.
 depends=$(field Depends)
 for need in libqt6core6 libqt6gui6 libqt6widgets6 libsdl2-2.0-0 libcanberra0 \
-  qt6-qpa-plugins fonts-hosny-amiri; do
+  fonts-hosny-amiri; do
   grep -Eq "(^|, )$need( |,|$)" <<<"$depends" || fail "Depends lacks $need: $depends"
 done
 

@@ -9,9 +9,11 @@
 set -euo pipefail
 MODE=$1 CMAKE=$2 CPACK=$3 BUILD=$4 SOURCE=$5
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=SCRIPTDIR/common.sh
 . "$here/common.sh"
 # The program is only known once it is installed below $WORK, which lib.sh
 # makes; start_program reads PROGRAM when it is called.
+# shellcheck source=SCRIPTDIR/../e2e/lib.sh
 . "$here/../e2e/lib.sh" "(installed below)"
 command -v xdotool >/dev/null || { echo "xdotool is not installed"; exit 77; }
 

@@ -6,6 +6,7 @@
 # Usage: tree.sh CMAKE BUILD-DIR SOURCE-DIR
 set -euo pipefail
 CMAKE=$1 BUILD=$2 SOURCE=$3
+# shellcheck source=SCRIPTDIR/common.sh
 . "$(dirname "$0")/common.sh"
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
@@ -14,9 +15,13 @@ prefix="$WORK/it's a pre fix"
 install_to "$CMAKE" "$BUILD" "$prefix"
 check_tree "" "$prefix"
 
+outside=false
+[ -e /opt/qirazo ] && outside=true
 DESTDIR="$WORK/stage" install_to "$CMAKE" "$BUILD" /opt/qirazo
 check_tree "$WORK/stage" /opt/qirazo
-[ -e /opt/qirazo ] && fail "the staged install wrote outside DESTDIR"
+if ! $outside && [ -e /opt/qirazo ]; then
+  fail "the staged install wrote outside DESTDIR"
+fi
 grep -rq "$WORK/stage" "$WORK/stage/opt/qirazo/share/applications" "$WORK/stage/opt/qirazo/bin" &&
   fail "the staging folder leaked into the installed files"
 echo "installed trees under '$prefix' and DESTDIR + /opt/qirazo pass"
