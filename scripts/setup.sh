@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
   libsdl2-dev libcanberra-dev libgtest-dev libbenchmark-dev
   fonts-hosny-amiri fonts-dejavu-core fonts-liberation2
-  xvfb xauth xdotool xclip x11-utils imagemagick
+  xvfb xauth xdotool xclip x11-utils imagemagick openbox
   python3 sox clang-format desktop-file-utils appstream dpkg-dev file
 )
 

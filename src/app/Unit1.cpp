@@ -201,15 +201,20 @@ void TForm1::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
 }
 
-void TForm1::moveEvent(QMoveEvent* e) {
-    QMainWindow::moveEvent(e);
-    // The first move after the window manager has put its frame around the
-    // window tells the real frame size: centre once more with it.
-    if (m_shown && !m_framed && frameGeometry().size() != size()) {
+bool TForm1::event(QEvent* e) {
+    const bool handled = QMainWindow::event(e);
+    // Once the window manager has put its frame around the window (its
+    // size shows first in a move, a resize or the first activation), centre
+    // once more with the real frame.
+    const auto t = e->type();
+    if (m_shown && !m_framed &&
+        (t == QEvent::Move || t == QEvent::Resize || t == QEvent::WindowActivate) &&
+        frameGeometry().size() != size()) {
         m_framed = true;
         if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)))
             centreOnScreen();
     }
+    return handled;
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {

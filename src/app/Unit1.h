@@ -52,7 +52,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    void moveEvent(QMoveEvent* e) override;
+    bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:

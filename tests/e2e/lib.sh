@@ -16,17 +16,28 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a free display and exports DISPLAY. Displays are tried from
+# a number that differs between processes, so tests running side by side
+# (and other programs' servers) do not collide.
 start_display() {
-  exec 3<> <(:)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  local n=""
-  for _ in $(seq 100); do
-    read -r -t 0.1 n <&3 && break || true
+  local n
+  for n in $(seq $((100 + $$ % 400)) 600); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      sleep 0.05
+    done
+    kill "$XVFB_PID" 2>/dev/null || true
   done
-  [ -n "$n" ] || { echo "Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
-  export DISPLAY=":$n"
+  echo "Xvfb did not start"
+  cat "$WORK/xvfb.log"
+  exit 1
 }
 
 # Writes a mono 16-bit 48 kHz wave file holding one constant level.
@@ -55,7 +66,17 @@ start_program() {
     sleep 0.1
   done
   [ -n "$WIN" ] || { echo "main window did not appear"; cat "$WORK/app.log"; exit 1; }
-  eval "$(xdotool getwindowgeometry --shell "$WIN")" # X, Y, WIDTH, HEIGHT
+  client_geometry
+}
+
+# Sets X, Y, WIDTH and HEIGHT to the main window's client area on the screen.
+client_geometry() {
+  local info
+  info=$(xwininfo -id "$WIN")
+  X=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$info")
+  Y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
+  WIDTH=$(awk '/^ *Width:/ {print $NF}' <<<"$info")
+  HEIGHT=$(awk '/^ *Height:/ {print $NF}' <<<"$info")
 }
 
 # Clicks at a point of the main window's client area.

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Under a window manager the window's whole frame is centred on the screen,
+# once the manager has framed it.
+. "$(dirname "$0")/lib.sh" "$1"
+command -v openbox >/dev/null || { echo "openbox is not installed"; exit 77; }
+start_display
+openbox >"$WORK/wm.log" 2>&1 &
+WM_PID=$!
+trap 'kill $WM_PID 2>/dev/null || true; cleanup' EXIT
+# The manager announces itself on the root window once it runs.
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+  sleep 0.1
+done
+start_program
+
+# Poll: the window is framed and centred a moment after it maps.
+for _ in $(seq 50); do
+  client_geometry
+  # left, right, top, bottom
+  read -r l r t b < <(xprop -id "$WIN" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g; s/[^0-9 ].*/0 0 0 0/')
+  fw=$((WIDTH + l + r)) fh=$((HEIGHT + t + b))
+  fx=$((X - l)) fy=$((Y - t))
+  if [ $((t + b)) -gt 0 ] && [ "$fx" = $(((1280 - fw) / 2)) ] && [ "$fy" = $(((1024 - fh) / 2)) ]; then
+    screenshot main-window-framed
+    echo "frame ${fw}x${fh} centred at $fx,$fy"
+    exit 0
+  fi
+  sleep 0.1
+done
+fail "frame ${fw}x${fh} at $fx,$fy is not centred"
