@@ -1,7 +1,5 @@
 #include "cp1256.h"
 
-#include <algorithm>
-
 namespace core {
 
 const std::array<char16_t, 128> kCp1256High = {
@@ -20,13 +18,16 @@ const std::array<char16_t, 128> kCp1256High = {
 
 namespace {
 
-// Reverse lookup, built once: the upper half sorted by code point.
+// Reverse lookup for the whole Basic Multilingual Plane, built once: 0 marks a
+// character the code page cannot hold (U+0000 itself is ASCII and handled
+// apart). A direct table keeps the reader's byte view linear and cheap.
 struct Reverse {
-    std::array<std::pair<char16_t, unsigned char>, 128> entries{};
+    std::array<unsigned char, 0x10000> bytes{};
     Reverse() {
+        for (unsigned i = 1; i < 0x80; ++i)
+            bytes[i] = static_cast<unsigned char>(i);
         for (unsigned i = 0; i < 128; ++i)
-            entries[i] = {kCp1256High[i], static_cast<unsigned char>(0x80 + i)};
-        std::sort(entries.begin(), entries.end());
+            bytes[kCp1256High[i]] = static_cast<unsigned char>(0x80 + i);
     }
 };
 
@@ -42,15 +43,12 @@ char16_t decodeCp1256(unsigned char byte) {
 }
 
 std::optional<unsigned char> encodeCp1256(char32_t ch) {
-    if (ch < 0x80)
-        return static_cast<unsigned char>(ch);
+    if (ch == 0)
+        return static_cast<unsigned char>(0);
     if (ch > 0xFFFF)
         return std::nullopt;
-    const auto& e = reverse().entries;
-    auto it = std::lower_bound(e.begin(), e.end(), std::pair{char16_t(ch), (unsigned char)0});
-    if (it != e.end() && it->first == ch)
-        return it->second;
-    return std::nullopt;
+    const unsigned char b = reverse().bytes[ch];
+    return b ? std::optional<unsigned char>(b) : std::nullopt;
 }
 
 std::u16string decodeCp1256(std::string_view bytes) {
@@ -62,26 +60,27 @@ std::u16string decodeCp1256(std::string_view bytes) {
 }
 
 std::string textToCp1256(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
+    const auto& bytes = reverse().bytes;
+    // Each character gives one byte, a line break at most two.
+    std::string out(text.size() * 2, '\0');
+    std::size_t n = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
         if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
             continue; // the "\n" that follows writes the break
         if (c == u'\n' || c == u'\r' || c == 0x2029) {
-            out += "\r\n";
+            out[n++] = '\r';
+            out[n++] = '\n';
             continue;
         }
-        const bool pair = c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() &&
-                          text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000;
-        if (pair) {
-            ++i; // one character outside the code page, one '?'
-            out.push_back('?');
-            continue;
-        }
-        const auto b = encodeCp1256(c);
-        out.push_back(static_cast<char>(b ? *b : '?'));
+        // A surrogate pair is one character outside the code page: one '?'.
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] < 0xE000)
+            ++i;
+        const unsigned char b = bytes[c];
+        out[n++] = static_cast<char>(b || c == 0 ? b : '?');
     }
+    out.resize(n);
     return out;
 }
 
