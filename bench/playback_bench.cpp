@@ -184,6 +184,7 @@ void reportCapturedGaps(const std::string& path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::setSoundPlayer(&platform::sdlSoundPlayer());
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
 

@@ -10,12 +10,12 @@ runs="${2:-15}"
 program="$build/src/app/qirazo"
 empty="$build/bench/startup/emptywindow"
 
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+n=$((700 + $$ % 200))
+Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
-read -r n <&3
 export DISPLAY=":$n"
+until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
 
 # measure PROGRAM TITLE -> "milliseconds kilobytes"
 measure() {
@@ -23,11 +23,12 @@ measure() {
   start=$(date +%s%N)
   (cd "$here/resources/recordings" && exec "$1" >/dev/null 2>&1) &
   pid=$!
-  while :; do
-    win=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1) || true
+  for _ in $(seq 2000); do
+    win=$(timeout 2 xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1) || true
     [ -n "$win" ] && break
     sleep 0.002
   done
+  [ -n "$win" ] || { echo "no window from $1" >&2; kill $pid; return 1; }
   t=$((($(date +%s%N) - start) / 1000000))
   sleep 1
   rss=$(awk '/VmRSS/ {print $2}' /proc/$pid/status)

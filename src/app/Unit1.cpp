@@ -19,6 +19,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 
 TForm1* Form1 = nullptr;
 
@@ -197,23 +198,34 @@ void TForm1::showEvent(QShowEvent* e) {
     if (!m_shown) {
         m_shown = true;
         centreOnScreen();
+        watchForFrame(40);
     }
     QMainWindow::showEvent(e);
 }
 
+bool TForm1::recentreIfFramed() {
+    // The frame the window manager puts around the window is known only once
+    // it has framed it; then centre once more with the real frame.
+    if (m_framed || frameGeometry().size() == size())
+        return m_framed;
+    m_framed = true;
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)))
+        centreOnScreen();
+    return true;
+}
+
+void TForm1::watchForFrame(int checks) {
+    // Some window managers frame a window without moving it, and then no
+    // event tells: look again for a short while after the first showing.
+    if (!recentreIfFramed() && checks > 0)
+        QTimer::singleShot(50, this, [this, checks] { watchForFrame(checks - 1); });
+}
+
 bool TForm1::event(QEvent* e) {
     const bool handled = QMainWindow::event(e);
-    // Once the window manager has put its frame around the window (its
-    // size shows first in a move, a resize or the first activation), centre
-    // once more with the real frame.
     const auto t = e->type();
-    if (m_shown && !m_framed &&
-        (t == QEvent::Move || t == QEvent::Resize || t == QEvent::WindowActivate) &&
-        frameGeometry().size() != size()) {
-        m_framed = true;
-        if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)))
-            centreOnScreen();
-    }
+    if (m_shown && (t == QEvent::Move || t == QEvent::Resize || t == QEvent::WindowActivate))
+        recentreIfFramed();
     return handled;
 }
 

@@ -58,6 +58,8 @@ protected:
 private:
     void buildControls(QWidget* client);
     void centreOnScreen();
+    bool recentreIfFramed();
+    void watchForFrame(int checks);
 
     bool m_shown = false;
     bool m_framed = false;

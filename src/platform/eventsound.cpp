@@ -2,11 +2,36 @@
 
 #include <canberra.h>
 
+#include <QLibrary>
+
 #include <cstdint>
+#include <type_traits>
 #include <utility>
 
 namespace platform {
 namespace {
+
+// libcanberra is loaded with the first menu sound rather than linked: the
+// program starts without it and its dependencies.
+struct CanberraApi {
+    decltype(&ca_context_create) create = nullptr;
+    decltype(&ca_context_destroy) destroy = nullptr;
+    decltype(&ca_context_cancel) cancel = nullptr;
+    decltype(&ca_context_play) play = nullptr;
+    decltype(&ca_context_change_props) changeProps = nullptr;
+    decltype(&ca_context_open) open = nullptr;
+
+    bool load() {
+        QLibrary lib(QStringLiteral("canberra"), 0);
+        auto get = [&lib](auto& fn, const char* name) {
+            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(lib.resolve(name));
+            return fn != nullptr;
+        };
+        return get(create, "ca_context_create") && get(destroy, "ca_context_destroy") &&
+               get(cancel, "ca_context_cancel") && get(play, "ca_context_play") &&
+               get(changeProps, "ca_context_change_props") && get(open, "ca_context_open");
+    }
+};
 
 // Every menu sound uses this id, so a new one can cut the last one short.
 constexpr std::uint32_t kMenuSoundId = 1;
@@ -15,15 +40,15 @@ class Canberra {
 public:
     ~Canberra() {
         if (m_context)
-            ca_context_destroy(m_context);
+            m_api.destroy(m_context);
     }
 
     void play(const char* eventId) {
         if (!open())
             return;
-        ca_context_cancel(m_context, kMenuSoundId);
+        m_api.cancel(m_context, kMenuSoundId);
         // A missing sound stays missing: no fallback sound is asked for.
-        ca_context_play(m_context, kMenuSoundId, CA_PROP_EVENT_ID, eventId, nullptr);
+        m_api.play(m_context, kMenuSoundId, CA_PROP_EVENT_ID, eventId, nullptr);
     }
 
 private:
@@ -32,15 +57,15 @@ private:
     bool open() {
         if (m_context || m_failed)
             return m_context != nullptr;
-        if (ca_context_create(&m_context) != CA_SUCCESS) {
+        if (!m_api.load() || m_api.create(&m_context) != CA_SUCCESS) {
             m_context = nullptr;
             m_failed = true;
             return false;
         }
-        ca_context_change_props(m_context, CA_PROP_APPLICATION_NAME, "qirazo",
-                                CA_PROP_APPLICATION_ID, "org.example.qirazo", nullptr);
-        if (ca_context_open(m_context) != CA_SUCCESS) {
-            ca_context_destroy(m_context);
+        m_api.changeProps(m_context, CA_PROP_APPLICATION_NAME, "qirazo", CA_PROP_APPLICATION_ID,
+                          "org.example.qirazo", nullptr);
+        if (m_api.open(m_context) != CA_SUCCESS) {
+            m_api.destroy(m_context);
             m_context = nullptr;
             m_failed = true;
             return false;
@@ -48,6 +73,7 @@ private:
         return true;
     }
 
+    CanberraApi m_api;
     ca_context* m_context = nullptr;
     bool m_failed = false;
 };

@@ -31,7 +31,9 @@ public:
 // and returns the one it replaced.
 SoundPlayer* setSoundPlayer(SoundPlayer* player);
 
-// The SDL backend, created on first use.
+// The SDL backend, loaded from the sound module next to the executable on
+// first use. When the module cannot be loaded every call fails, as without a
+// sound device.
 SoundPlayer& defaultSoundPlayer();
 
 // True while a PlaySoundA call is in progress.

@@ -15,7 +15,7 @@ done
 start_program
 
 # Poll: the window is framed and centred a moment after it maps.
-for _ in $(seq 50); do
+for _ in $(seq 150); do
   client_geometry
   # left, right, top, bottom
   read -r l r t b < <(xprop -id "$WIN" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g; s/[^0-9 ].*/0 0 0 0/')

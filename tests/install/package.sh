@@ -41,6 +41,7 @@ expected=$(
   {
     echo ./usr/bin/qirazo
     echo ./usr/libexec/qirazo/qirazo
+    echo ./usr/libexec/qirazo/qirazo-sound.so
     for name in $RECORDINGS; do echo "./usr/share/qirazo/recordings/$name.wav"; done
     echo "./usr/share/icons/hicolor/32x32/apps/$APP_ID.png"
     echo "./usr/share/icons/hicolor/128x128/apps/$APP_ID.png"

@@ -40,3 +40,7 @@ std::string PlaybackTest::path(const std::string& name) const {
 bool PlaybackTest::play(const char* name) {
     return PlaySoundA(name, nullptr, SND_FILENAME);
 }
+
+// These tests drive the SDL backend directly rather than through the module
+// the program loads.
+static const bool kSdlBackend = (platform::setSoundPlayer(&platform::sdlSoundPlayer()), true);

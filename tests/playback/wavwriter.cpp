@@ -16,12 +16,14 @@ void put(std::vector<std::uint8_t>& out, std::uint32_t v, int bytes) {
 }
 
 void putTag(std::vector<std::uint8_t>& out, const char* tag) {
-    out.insert(out.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
 std::vector<std::uint8_t> waveFile(const Format& f, const std::vector<std::uint8_t>& data) {
     const int blockAlign = f.channels * f.bits / 8;
     std::vector<std::uint8_t> out;
+    out.reserve(44 + data.size());
     putTag(out, "RIFF");
     put(out, static_cast<std::uint32_t>(36 + data.size()), 4);
     putTag(out, "WAVE");

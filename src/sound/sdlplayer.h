@@ -4,10 +4,15 @@
 // kept open, fed by SDL's audio callback. Everything here is for the GUI
 // thread except where noted.
 
+#include "playsound.h"
+
 #include <chrono>
 #include <cstdint>
 
 namespace platform {
+
+// The backend itself, created on first use.
+SoundPlayer& sdlSoundPlayer();
 
 // The one format the device is opened in; every recording is converted to it.
 inline constexpr int kOutputRate = 48000;

@@ -27,7 +27,7 @@ public:
 
 } // namespace
 
-SoundPlayer& defaultSoundPlayer() {
+SoundPlayer& sdlSoundPlayer() {
     static SdlSoundPlayer player;
     return player;
 }
