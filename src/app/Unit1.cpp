@@ -127,7 +127,6 @@ void TForm1::buildControls(QWidget* client) {
     QPalette memoPal = Me->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive})
         memoPal.setColor(group, QPalette::Text, Qt::black);
-    memoPal.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
     Me->setPalette(memoPal);
     Me->setGeometry(8, 32 - kMenuBarHeight, 721, 113);
 

@@ -60,9 +60,6 @@ platform::Memo* makeTextBox(QWidget* parent, const char* name, const QRect& geom
     // The sunken edge takes its shades from the window colour; the about
     // window's black would hide it.
     pal.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
-    // Without the focus the selection is not shown.
-    pal.setColor(QPalette::Inactive, QPalette::Highlight, Qt::black);
-    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::yellow);
     memo->setPalette(pal);
     memo->setGeometry(geometry);
     memo->setText(lines.join(u'\n'));

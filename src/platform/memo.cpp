@@ -16,13 +16,28 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
-    // An edit control without focus keeps its selection but does not show it.
+    hideInactiveSelection();
+}
+
+void Memo::hideInactiveSelection() {
+    // An edit control without focus keeps its selection but does not show
+    // it: unfocused, the selection is drawn in the box's own colours.
     QPalette pal = palette();
-    pal.setColor(QPalette::Inactive, QPalette::Highlight,
-                 pal.color(QPalette::Active, QPalette::Base));
-    pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                 pal.color(QPalette::Active, QPalette::Text));
+    const QColor base = pal.color(QPalette::Inactive, QPalette::Base);
+    const QColor text = pal.color(QPalette::Inactive, QPalette::Text);
+    if (pal.color(QPalette::Inactive, QPalette::Highlight) == base &&
+        pal.color(QPalette::Inactive, QPalette::HighlightedText) == text)
+        return;
+    pal.setColor(QPalette::Inactive, QPalette::Highlight, base);
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, text);
     setPalette(pal);
+}
+
+void Memo::changeEvent(QEvent* e) {
+    QPlainTextEdit::changeEvent(e);
+    // Whoever recolours the box, the hidden selection follows its colours.
+    if (e->type() == QEvent::PaletteChange)
+        hideInactiveSelection();
 }
 
 void Memo::setText(const QString& text) {

@@ -28,6 +28,12 @@ public:
     // Lays the text out from the right edge, always: the program is for
     // Arabic text, whatever the desktop's locale.
     void setRightToLeft();
+
+protected:
+    void changeEvent(QEvent* e) override;
+
+private:
+    void hideInactiveSelection();
 };
 
 } // namespace platform
