@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+#include <string>
+
 namespace platform {
 namespace {
 
@@ -56,6 +58,24 @@ bool clipboardHasText() {
     return data && data->hasText();
 }
 
+namespace {
+
+// The letter or digit printed on a key of the US layout, by X keycode
+// (evdev code + 8): under an Arabic layout Ctrl+C comes with the Arabic
+// letter of that key, yet it must still copy, as it does on Windows.
+std::uint16_t latinKeyAt(quint32 keycode) {
+    static constexpr char kRows[][12] = {"1234567890", "QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+    static constexpr quint32 kFirst[] = {10, 24, 38, 52};
+    for (int row = 0; row < 4; ++row) {
+        const quint32 length = static_cast<quint32>(std::char_traits<char>::length(kRows[row]));
+        if (keycode >= kFirst[row] && keycode < kFirst[row] + length)
+            return static_cast<std::uint16_t>(kRows[row][keycode - kFirst[row]]);
+    }
+    return 0;
+}
+
+} // namespace
+
 std::uint16_t shortcutOf(const QKeyEvent& event) {
     const int key = event.key();
     std::uint16_t vk = 0;
@@ -64,7 +84,9 @@ std::uint16_t shortcutOf(const QKeyEvent& event) {
         vk = static_cast<std::uint16_t>(key);
     else if (key == Qt::Key_Delete)
         vk = core::kVkDelete;
-    else
+    else if (key > 0x7F && key < Qt::Key_Escape)
+        vk = latinKeyAt(event.nativeScanCode()); // a letter of another script
+    if (vk == 0)
         return 0;
     const Qt::KeyboardModifiers m = event.modifiers();
     return core::shortcutNumber(vk, m & Qt::ShiftModifier, m & Qt::ControlModifier,

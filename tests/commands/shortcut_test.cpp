@@ -163,4 +163,25 @@ TEST_F(Shortcuts, OtherModifiersAreOtherShortcuts) {
     EXPECT_EQ(spy.presses, 1);
 }
 
+TEST_F(Shortcuts, KeysOfAnArabicLayoutFindTheLatinShortcutOfTheirKey) {
+    // With an Arabic layout the C key gives the letter ؤ, the V key ر; the
+    // shortcut belongs to the key, as the physical keyboard labels it.
+    typeInto(me(), "abcd");
+    me()->selectAll();
+    KeySpy spy(me());
+    auto press = [this](char16_t letter, quint32 keycode) {
+        QKeyEvent down(QEvent::KeyPress, letter, Qt::ControlModifier, keycode, 0, 0,
+                       QString(QChar(letter)));
+        QApplication::sendEvent(me(), &down);
+    };
+    press(u'\u0624', 54); // Ctrl+C
+    EXPECT_EQ(clipboardText(), "abcd");
+    press(u'\u0631', 55); // Ctrl+V over the whole text
+    EXPECT_EQ(me()->text(), "abcd");
+    EXPECT_EQ(spy.presses, 0);
+    // A key with no Latin letter under it is no shortcut.
+    press(u'\u0630', 49);
+    EXPECT_EQ(spy.presses, 1);
+}
+
 } // namespace
