@@ -27,7 +27,10 @@ start_display() {
     XVFB_PID=$!
     for _ in $(seq 100); do
       kill -0 "$XVFB_PID" 2>/dev/null || break
+      # The server answering must be ours: two tests may have tried the
+      # same number at once, and the lock file names the one that won.
       if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+        [ "$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)" = "$XVFB_PID" ] || break
         export DISPLAY=":$n"
         return 0
       fi

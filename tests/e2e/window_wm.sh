@@ -8,10 +8,12 @@ openbox >"$WORK/wm.log" 2>&1 &
 WM_PID=$!
 trap 'kill $WM_PID 2>/dev/null || true; cleanup' EXIT
 # The manager announces itself on the root window once it runs.
+wm_up=false
 for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && wm_up=true && break
   sleep 0.1
 done
+$wm_up || { echo "openbox did not start:"; cat "$WORK/wm.log"; exit 77; }
 start_program
 
 # Poll: the window is framed and centred a moment after it maps.
@@ -28,4 +30,10 @@ for _ in $(seq 150); do
   fi
   sleep 0.1
 done
+if [ $((t + b)) -eq 0 ]; then
+  # The manager never took the window on: nothing here to judge.
+  echo "openbox did not frame the window:"
+  cat "$WORK/wm.log"
+  exit 77
+fi
 fail "frame ${fw}x${fh} at $fx,$fy is not centred"
