@@ -197,7 +197,7 @@ void TForm1::showEvent(QShowEvent* e) {
     if (!m_shown) {
         m_shown = true;
         centreOnScreen();
-        watchForFrame(40);
+        watchForFrame(200); // ten seconds: a loaded desktop can be slow to frame
     }
     QMainWindow::showEvent(e);
 }
