@@ -2,8 +2,8 @@
 
 #include "actionmanager.h"
 #include "actiontarget.h"
+#include "memo.h"
 
-#include <QPlainTextEdit>
 #include <QWidget>
 
 namespace platform {
@@ -44,7 +44,7 @@ void Action::update() {
         setEnabled(core::commandEnabled(m_def.command, nullptr, false));
         return;
     }
-    QPlainTextEdit* edit = findEditTarget(m_manager->mainWindow());
+    Memo* edit = findEditTarget(m_manager->mainWindow());
     if (!edit) {
         setEnabled(core::commandEnabled(m_def.command, nullptr, false));
         return;
@@ -76,7 +76,7 @@ void Action::runStandard() {
     // The program has no help system, so help on help has nothing to open.
     if (m_def.command == Command::About)
         return;
-    QPlainTextEdit* edit = findEditTarget(m_manager->mainWindow());
+    Memo* edit = findEditTarget(m_manager->mainWindow());
     if (!edit)
         return;
     switch (m_def.command) {
@@ -95,13 +95,9 @@ void Action::runStandard() {
     case Command::Undo:
         edit->undo();
         break;
-    case Command::Delete: {
-        // Removes the selection without touching the clipboard.
-        QTextCursor c = edit->textCursor();
-        c.removeSelectedText();
-        edit->setTextCursor(c);
+    case Command::Delete:
+        edit->clearSelection();
         break;
-    }
     case Command::Exit:
     case Command::About:
         break;

@@ -1,29 +1,29 @@
 #include "actiontarget.h"
 
+#include "memo.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QPlainTextEdit>
-#include <QTextDocument>
 
 #include <string>
 
 namespace platform {
 namespace {
 
-QPlainTextEdit* focusedEditIn(QWidget* window) {
+Memo* focusedEditIn(QWidget* window) {
     if (!window)
         return nullptr;
-    auto* edit = qobject_cast<QPlainTextEdit*>(window->focusWidget());
+    auto* edit = qobject_cast<Memo*>(window->focusWidget());
     return edit && edit->hasFocus() ? edit : nullptr;
 }
 
 } // namespace
 
-QPlainTextEdit* findEditTarget(QWidget* mainWindow) {
+Memo* findEditTarget(QWidget* mainWindow) {
     QWidget* active = QApplication::activeWindow();
-    if (QPlainTextEdit* edit = focusedEditIn(active))
+    if (Memo* edit = focusedEditIn(active))
         return edit;
     if (mainWindow && mainWindow != active && mainWindow->isVisible())
         return focusedEditIn(mainWindow);
@@ -35,17 +35,15 @@ bool EditControlView::focused() const {
 }
 
 int EditControlView::selectionLength() const {
-    const QTextCursor c = m_edit.textCursor();
-    return c.selectionEnd() - c.selectionStart();
+    return m_edit.selLength();
 }
 
 int EditControlView::textLength() const {
-    // The document counts the paragraph separator that ends its last block.
-    return m_edit.document()->characterCount() - 1;
+    return static_cast<int>(m_edit.text().size());
 }
 
 bool EditControlView::canUndo() const {
-    return m_edit.isUndoRedoEnabled() && m_edit.document()->isUndoAvailable();
+    return m_edit.canUndo();
 }
 
 QWidget* firstReceiver(QWidget* window) {

@@ -8,27 +8,28 @@
 #include <cstdint>
 
 class QKeyEvent;
-class QPlainTextEdit;
 class QWidget;
 
 namespace platform {
 
+class Memo;
+
 // The edit control with the keyboard focus: looked for in the active window,
 // then in `mainWindow` if that is another window and shown. nullptr when the
 // focus is on anything else.
-QPlainTextEdit* findEditTarget(QWidget* mainWindow);
+Memo* findEditTarget(QWidget* mainWindow);
 
 // The enabling rule's view of an edit control.
 class EditControlView : public core::EditControl {
 public:
-    explicit EditControlView(const QPlainTextEdit& edit) : m_edit(edit) {}
+    explicit EditControlView(const Memo& edit) : m_edit(edit) {}
     bool focused() const override;
     int selectionLength() const override;
     int textLength() const override;
     bool canUndo() const override;
 
 private:
-    const QPlainTextEdit& m_edit;
+    const Memo& m_edit;
 };
 
 bool clipboardHasText();

@@ -23,6 +23,7 @@ public:
 
     int selLength() const;
     bool canUndo() const;
+    // Removes the selected text, leaving the clipboard alone.
     void clearSelection();
 
     // Lays the text out from the right edge, always: the program is for
