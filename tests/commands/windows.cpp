@@ -1,19 +1,14 @@
 #include "windows.h"
 
 #include "eventsound.h"
+#include "fakeplayer.h"
 #include "memo.h"
-#include "playsound.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
 
 namespace {
-
-class SilentPlayer : public platform::SoundPlayer {
-public:
-    bool playFile(const char*) override { return true; }
-};
 
 void recordSound(const char* id) {
     menuSounds().emplace_back(id);
@@ -27,8 +22,7 @@ std::vector<std::string>& menuSounds() {
 }
 
 void installTestSounds() {
-    static SilentPlayer player;
-    platform::setSoundPlayer(&player);
+    static FakePlayer player; // installs itself
     platform::setEventSoundFunction(recordSound);
 }
 
