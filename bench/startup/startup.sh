@@ -5,13 +5,13 @@
 # Usage: bench/startup/startup.sh [build-dir] [runs]
 set -euo pipefail
 here="$(cd "$(dirname "$0")/../.." && pwd)"
-build="${1:-$here/build}"
+build="$(cd "${1:-$here/build}" && pwd)"
 runs="${2:-15}"
 program="$build/src/app/qirazo"
 empty="$build/bench/startup/emptywindow"
 
 n=$((700 + $$ % 200))
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=":$n"
@@ -21,7 +21,7 @@ until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
 measure() {
   local start pid win="" t rss
   start=$(date +%s%N)
-  (cd "$here/resources/recordings" && exec "$1" >/dev/null 2>&1) &
+  (cd "$here/resources/recordings" && exec "$1" >/dev/null 2>>/tmp/startup-stderr.txt) &
   pid=$!
   for _ in $(seq 2000); do
     win=$(timeout 2 xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1) || true

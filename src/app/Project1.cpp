@@ -4,11 +4,14 @@
 #include "Unit2.h"
 #include "application.h"
 #include "fonts.h"
+#include "fontwarmup.h"
 
 #include <memory>
 
 int main(int argc, char** argv) {
+    platform::FontWarmup fontWarmup;
     platform::Application app(argc, argv);
+    fontWarmup.finish();
     platform::installFontSubstitutes();
 
     auto form1 = std::make_unique<TForm1>();

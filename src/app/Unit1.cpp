@@ -88,7 +88,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     Scroller->setFrameShape(QFrame::NoFrame);
     Scroller->setFocusPolicy(Qt::NoFocus);
     Scroller->setWidgetResizable(true);
-    auto* client = new QWidget;
+    // Parented at once so that the controls inherit the window font from the
+    // start: an orphan would measure in the toolkit default and load its face.
+    auto* client = new QWidget(Scroller);
     client->setObjectName("Client");
     client->setMinimumSize(core::kControlsRight, core::kControlsBottom - kMenuBarHeight);
     buildControls(client);
@@ -187,8 +189,9 @@ void TForm1::centreOnScreen() {
         return;
     const QRect s = screen->geometry();
     // Before the window manager has framed the window the frame is the
-    // window itself; moveEvent centres again once the real frame is known.
+    // window itself; it is centred again once the real frame is known.
     const QSize frame = frameGeometry().size();
+    m_centredEdges = frame - size();
     move(s.x() + core::centredOrigin(s.width(), frame.width()),
          s.y() + core::centredOrigin(s.height(), frame.height()));
 }
@@ -202,28 +205,30 @@ void TForm1::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
 }
 
-bool TForm1::recentreIfFramed() {
+void TForm1::recentreIfFramed() {
     // The frame the window manager puts around the window is known only once
-    // it has framed it; then centre once more with the real frame.
-    if (m_framed || frameGeometry().size() == size())
-        return m_framed;
-    m_framed = true;
+    // it has framed it, and it can settle in steps (the borders, then the
+    // title bar): centre again whenever it has edges not yet centred for.
+    const QSize edges = frameGeometry().size() - size();
+    if (edges.isNull() || edges == m_centredEdges)
+        return;
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)))
         centreOnScreen();
-    return true;
 }
 
 void TForm1::watchForFrame(int checks) {
     // Some window managers frame a window without moving it, and then no
-    // event tells: look again for a short while after the first showing.
-    if (!recentreIfFramed() && checks > 0)
+    // event tells: keep looking for a while after the first showing.
+    m_watching = checks > 0;
+    recentreIfFramed();
+    if (m_watching)
         QTimer::singleShot(50, this, [this, checks] { watchForFrame(checks - 1); });
 }
 
 bool TForm1::event(QEvent* e) {
     const bool handled = QMainWindow::event(e);
     const auto t = e->type();
-    if (m_shown && (t == QEvent::Move || t == QEvent::Resize || t == QEvent::WindowActivate))
+    if (m_watching && (t == QEvent::Move || t == QEvent::Resize || t == QEvent::WindowActivate))
         recentreIfFramed();
     return handled;
 }

@@ -58,11 +58,12 @@ protected:
 private:
     void buildControls(QWidget* client);
     void centreOnScreen();
-    bool recentreIfFramed();
+    void recentreIfFramed();
     void watchForFrame(int checks);
 
     bool m_shown = false;
-    bool m_framed = false;
+    bool m_watching = false;
+    QSize m_centredEdges; // what the frame added to the size when last centred
 };
 
 extern TForm1* Form1;

@@ -2,10 +2,11 @@
 
 #include "placement.h"
 
-#include <QBitmap>
 #include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -14,11 +15,18 @@ BitBtn::BitBtn(QWidget* parent) : QAbstractButton(parent) {
 }
 
 void BitBtn::setPicture(const QImage& picture) {
-    m_picture = QPixmap::fromImage(picture);
-    if (!picture.isNull()) {
-        const QColor transparent = picture.pixelColor(0, picture.height() - 1);
-        m_picture.setMask(m_picture.createMaskFromColor(transparent, Qt::MaskInColor));
+    // Keyed out in the image itself, in the format the screen draws from:
+    // a pixmap mask would cost a bitmap and two more conversions per button.
+    QImage keyed = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (!keyed.isNull()) {
+        const QRgb transparent =
+            reinterpret_cast<const QRgb*>(keyed.constScanLine(keyed.height() - 1))[0];
+        for (int y = 0; y < keyed.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+            std::replace(line, line + keyed.width(), transparent, QRgb(0));
+        }
     }
+    m_picture = QPixmap::fromImage(std::move(keyed));
     update();
 }
 

@@ -6,9 +6,7 @@
 
 namespace platform {
 
-Label::Label(QWidget* parent) : QWidget(parent) {
-    adjustToCaption();
-}
+Label::Label(QWidget* parent) : QWidget(parent) {}
 
 void Label::setCaption(const QString& caption) {
     if (caption == m_caption)
@@ -26,6 +24,11 @@ QSize Label::captionSize() const {
 }
 
 void Label::adjustToCaption() {
+    // A hidden label measures as it is shown: one built and filled at
+    // start-up in a window nobody opens would otherwise load its font, and
+    // for a caption its face cannot show, the fallback faces too.
+    if (!isVisible())
+        return;
     resize(captionSize());
 }
 
@@ -34,6 +37,11 @@ void Label::paintEvent(QPaintEvent*) {
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(rect(), Qt::TextSingleLine | Qt::TextExpandTabs | Qt::AlignLeft | Qt::AlignTop,
                m_caption);
+}
+
+void Label::showEvent(QShowEvent* e) {
+    adjustToCaption();
+    QWidget::showEvent(e);
 }
 
 void Label::changeEvent(QEvent* e) {

@@ -6,7 +6,8 @@ namespace platform {
 
 // A label that sizes itself to its caption: its left and top edges stay put,
 // it grows and shrinks at the right and bottom. An empty caption measures as
-// one blank, so the label never collapses to nothing.
+// one blank, so the label never collapses to nothing. While hidden it keeps
+// its last size and measures again as it is shown.
 class Label : public QWidget {
     Q_OBJECT
 public:
@@ -19,6 +20,7 @@ public:
     QSize captionSize() const;
 
 protected:
+    void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent*) override;
     void changeEvent(QEvent* e) override;
 

@@ -144,6 +144,8 @@ private slots:
     }
 
     void displayLabelGrowsToTheRightFromAFixedCorner() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         platform::Label* label = form->Label1;
         const QFontMetrics fm(label->font());
         // Empty, it is one blank wide.

@@ -18,12 +18,14 @@ trap cleanup EXIT
 
 # Starts Xvfb on a free display and exports DISPLAY. Displays are tried from
 # a number that differs between processes, so tests running side by side
-# (and other programs' servers) do not collide.
+# (and other programs' servers) do not collide. -noreset: by default the
+# server resets whenever its last client leaves (each xdpyinfo or xprop
+# here), and a client connecting during the reset is refused.
 start_display() {
   local n
   for n in $(seq $((100 + $$ % 400)) 600); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 100); do
       kill -0 "$XVFB_PID" 2>/dev/null || break

@@ -7,10 +7,17 @@ start_display
 openbox >"$WORK/wm.log" 2>&1 &
 WM_PID=$!
 trap 'kill $WM_PID 2>/dev/null || true; cleanup' EXIT
-# The manager announces itself on the root window once it runs.
+# The manager announces itself on the root window before it is ready: wait
+# until it also lists the frame extents among what it supports (the toolkit
+# reads that list once, as it connects) and has published the work area.
 wm_up=false
 for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && wm_up=true && break
+  if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window &&
+    xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_FRAME_EXTENTS &&
+    xprop -root _NET_WORKAREA 2>/dev/null | grep -q "= "; then
+    wm_up=true
+    break
+  fi
   sleep 0.1
 done
 $wm_up || { echo "openbox did not start:"; cat "$WORK/wm.log"; exit 77; }
