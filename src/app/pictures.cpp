@@ -7,6 +7,7 @@ namespace {
 
 // Every picture is read with its format named and guessing turned off: a
 // reader left to guess asks each image plugin in turn, loading them all.
+// All are BMP, which the toolkit reads itself, without an image library.
 QImage readResource(const QString& path, const char* format) {
     QImageReader reader(path, format);
     reader.setAutoDetectImageFormat(false);
@@ -25,5 +26,5 @@ QImage readPicture() {
 }
 
 QIcon programIcon() {
-    return QIcon(QPixmap::fromImage(readResource(QStringLiteral(":/icons/qirazo-32.png"), "png")));
+    return QIcon(QPixmap::fromImage(readResource(QStringLiteral(":/icons/qirazo-32.bmp"), "bmp")));
 }

@@ -95,5 +95,6 @@ bool writeIcons(const QFont& arabicBold, const QFont& latinBold, const QString& 
     const QImage small = pixelIcon(design);
     return writeIco4(small, dir + QStringLiteral("/qirazo.ico")) &&
            small.save(dir + QStringLiteral("/qirazo-32.png"), "PNG") &&
+           small.save(dir + QStringLiteral("/qirazo-32.bmp"), "BMP") &&
            smoothIcon(design, 128).save(dir + QStringLiteral("/qirazo-128.png"), "PNG");
 }
