@@ -8,7 +8,7 @@ shift || true
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev libfontconfig-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev libfontconfig-dev libxcb1-dev
   libsdl2-dev libcanberra-dev libgtest-dev libbenchmark-dev
   fonts-hosny-amiri fonts-dejavu-core fonts-liberation2
   xvfb xauth xdotool xclip x11-utils imagemagick openbox

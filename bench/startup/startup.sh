@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Start-up cost of QIRAZO against an empty Qt window of the same size: time
-# from launch to a viewable window, and resident memory once idle, as medians
-# over several runs on a private Xvfb display.
+# Start-up cost of QIRAZO against an empty Qt window of the same size, and
+# against a window that lays out a little text before it maps: time from
+# launch to a mapped window, and resident memory once idle, as medians over
+# several runs on a private Xvfb display with no window manager.
 # Usage: bench/startup/startup.sh [build-dir] [runs]
 set -euo pipefail
 here="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -9,6 +10,7 @@ build="$(cd "${1:-$here/build}" && pwd)"
 runs="${2:-15}"
 program="$build/src/app/qirazo"
 empty="$build/bench/startup/emptywindow"
+text="$build/bench/startup/textwindow"
 
 n=$((700 + $$ % 200))
 Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
@@ -17,41 +19,41 @@ trap 'kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=":$n"
 until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
 
-# measure PROGRAM TITLE -> "milliseconds kilobytes"
+watch="$build/bench/startup/mapwatch"
+
+# measure PROGRAM -> "milliseconds kilobytes": from launch until the X server
+# maps the program's first window (seen as an event, not polled), then its
+# resident memory after a second of idling.
 measure() {
-  local start pid win="" t rss
-  start=$(date +%s%N)
-  (cd "$here/resources/recordings" && exec "$1" >/dev/null 2>>/tmp/startup-stderr.txt) &
-  pid=$!
-  for _ in $(seq 2000); do
-    win=$(timeout 2 xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1) || true
-    [ -n "$win" ] && break
-    sleep 0.002
-  done
-  [ -n "$win" ] || { echo "no window from $1" >&2; kill $pid; return 1; }
-  t=$((($(date +%s%N) - start) / 1000000))
-  sleep 1
-  rss=$(awk '/VmRSS/ {print $2}' /proc/$pid/status)
-  kill $pid
-  wait $pid 2>/dev/null || true
-  echo "$t $rss"
+  (cd "$here/resources/recordings" && exec "$watch" 1000 "$1" 2>>/tmp/startup-stderr.txt)
 }
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-for which in empty qirazo; do
+# The program and its two yardsticks, taken in turn so that drifts in the
+# machine's load touch all three alike.
+names=(empty text qirazo)
+binaries=("$empty" "$text" "$program")
+labels=("empty Qt window" "text window" "QIRAZO")
+for which in "${names[@]}"; do
   : >"/tmp/startup-$which.txt"
 done
 for _ in $(seq "$runs"); do
-  measure "$empty" '^EMPTY$' >>/tmp/startup-empty.txt
-  measure "$program" '^QIRAZO  3\.45$' >>/tmp/startup-qirazo.txt
+  for i in 0 1 2; do
+    measure "${binaries[$i]}" >>"/tmp/startup-${names[$i]}.txt"
+  done
 done
-et=$(cut -d' ' -f1 /tmp/startup-empty.txt | median)
-em=$(cut -d' ' -f2 /tmp/startup-empty.txt | median)
-qt=$(cut -d' ' -f1 /tmp/startup-qirazo.txt | median)
-qm=$(cut -d' ' -f2 /tmp/startup-qirazo.txt | median)
 echo "runs: $runs (medians)"
-echo "empty Qt window: ${et} ms to a viewable window, ${em} kB resident when idle"
-echo "QIRAZO:          ${qt} ms to a viewable window, ${qm} kB resident when idle"
-awk -v a="$qt" -v b="$et" -v c="$qm" -v d="$em" \
-  'BEGIN {printf "ratio: time %.2f (goal <= 1.30), memory %.2f (goal <= 1.25)\n", a / b, c / d}'
+declare -A ms kb
+for i in 0 1 2; do
+  ms[$i]=$(cut -d' ' -f1 "/tmp/startup-${names[$i]}.txt" | median)
+  kb[$i]=$(cut -d' ' -f2 "/tmp/startup-${names[$i]}.txt" | median)
+  printf '%-16s %6s ms to a mapped window, %6s kB resident when idle\n' \
+    "${labels[$i]}:" "${ms[$i]}" "${kb[$i]}"
+done
+awk -v a="${ms[2]}" -v b="${ms[0]}" -v c="${kb[2]}" -v d="${kb[0]}" \
+  'BEGIN {printf "QIRAZO / empty window: time %.2f (goal <= 1.30), memory %.2f (goal <= 1.25)\n", a / b, c / d}'
+awk -v a="${ms[1]}" -v b="${ms[0]}" -v c="${kb[1]}" -v d="${kb[0]}" \
+  'BEGIN {printf "text window / empty:   time %.2f, memory %.2f\n", a / b, c / d}'
+awk -v a="${ms[2]}" -v b="${ms[1]}" -v c="${kb[2]}" -v d="${kb[1]}" \
+  'BEGIN {printf "QIRAZO / text window:  time %.2f, memory %.2f\n", a / b, c / d}'
