@@ -5,11 +5,11 @@
 
 namespace {
 
-// Every picture is read with its format named and guessing turned off: a
+// Every picture is a BMP, which the toolkit reads itself, without an image
+// library. It is read with the format named and guessing turned off: a
 // reader left to guess asks each image plugin in turn, loading them all.
-// All are BMP, which the toolkit reads itself, without an image library.
-QImage readResource(const QString& path, const char* format) {
-    QImageReader reader(path, format);
+QImage readBmp(const QString& path) {
+    QImageReader reader(path, "bmp");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
@@ -17,14 +17,13 @@ QImage readResource(const QString& path, const char* format) {
 } // namespace
 
 QImage letterPicture(const core::Letter& row) {
-    return readResource(
-        QStringLiteral(":/pictures/letter%1.bmp").arg(row.position, 2, 10, QChar(u'0')), "bmp");
+    return readBmp(QStringLiteral(":/pictures/letter%1.bmp").arg(row.position, 2, 10, QChar(u'0')));
 }
 
 QImage readPicture() {
-    return readResource(QStringLiteral(":/pictures/read.bmp"), "bmp");
+    return readBmp(QStringLiteral(":/pictures/read.bmp"));
 }
 
 QIcon programIcon() {
-    return QIcon(QPixmap::fromImage(readResource(QStringLiteral(":/icons/qirazo-32.bmp"), "bmp")));
+    return QIcon(QPixmap::fromImage(readBmp(QStringLiteral(":/icons/qirazo-32.bmp"))));
 }

@@ -39,7 +39,7 @@ int EditControlView::selectionLength() const {
 }
 
 int EditControlView::textLength() const {
-    return static_cast<int>(m_edit.text().size());
+    return m_edit.textLength();
 }
 
 bool EditControlView::canUndo() const {

@@ -50,6 +50,12 @@ std::string Memo::bytes() const {
                                                   static_cast<std::size_t>(t.size())));
 }
 
+int Memo::textLength() const {
+    // The document also counts the paragraph separator that ends its last
+    // block.
+    return document()->characterCount() - 1;
+}
+
 int Memo::selLength() const {
     const QTextCursor c = textCursor();
     return c.selectionEnd() - c.selectionStart();

@@ -21,6 +21,8 @@ public:
     // The text as Windows-1256 bytes, line breaks as CR LF.
     std::string bytes() const;
 
+    // The text's length in characters, counted without copying the text.
+    int textLength() const;
     int selLength() const;
     bool canUndo() const;
     // Removes the selected text, leaving the clipboard alone.
